@@ -1,0 +1,24 @@
+#include "platform/user_interface.h"
+#include "platform/win32/win32.h"
+
+namespace platform {
+namespace {
+
+class Win32UserInterface : public UserInterface {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
+                   bool ownedByActiveWindow) override {
+    const HWND owner = ownedByActiveWindow ? GetActiveWindow() : nullptr;
+    const UINT style = MB_OK | (kind == MessageKind::information ? MB_ICONINFORMATION : 0);
+    MessageBoxA(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), style);
+  }
+};
+
+}  // namespace
+
+UserInterface& PlatformUserInterface() {
+  static Win32UserInterface ui;
+  return ui;
+}
+
+}  // namespace platform
