@@ -59,6 +59,16 @@ bool ToCalendarTime(double date, CalendarTime* out) {
   return true;
 }
 
+COleDateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second) {
+  const long days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+                    DaysFromCivil(1899, 12, 30);
+  const double time = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+  // Before 1899-12-30 the time of day counts away from the epoch, as the host's values do.
+  COleDateTime value;
+  value.m_dt = days >= 0 ? days + time : days - time;
+  return value;
+}
+
 bool SameTime(const COleDateTime& a, const COleDateTime& b) {
   if (a.m_status == COleDateTime::valid && b.m_status == COleDateTime::valid) {
     return a.m_dt == b.m_dt;

@@ -30,5 +30,9 @@ struct CalendarTime {
 // Returns false for values outside the years 100 to 9999, NaN and infinities.
 bool ToCalendarTime(double date, CalendarTime* out);
 
+// The date-time value of a calendar date and time (proleptic Gregorian, no range check).
+COleDateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
+                          int second = 0);
+
 // Two times are equal when both are valid with the same date value, or both are null.
 bool SameTime(const COleDateTime& a, const COleDateTime& b);
