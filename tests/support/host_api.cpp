@@ -2,28 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/host_exports.h"
+
 namespace stats_test {
 namespace {
 
-using Str = const char*;
-using Date = COleDateTime*;
-using ResetFn = int (*)(Str, int, Str, Date, Date, Str, Str, Str, Str, Str, Str, Str, Str, Str, Str,
-                        int, int, int, double, double, Str, Str, Str);
-using QsoFn = int (*)(Str, Str, Date, Date, Date, Date, unsigned int, unsigned int, Str, Str, Str,
-                      Str, Str, Str, Str, Str, Str, Str, Str, Str, Str, Str, Str, int, int, int,
-                      double, double, Str, Str, Str, Str, Str);
-using CheckFn = int (*)(Str, unsigned int, unsigned int, Str, Str, Str, Str, Str, Str, Str, Str,
-                        Str, Str, Str, int, int, int, double, double, Str, Str, Str, Str, Str, Str,
-                        Str, char*, char*);
-using ResultFn = Str (*)(int*);
-using CommandFn = Str (*)(int, Str);
-
-const char kReset[] = "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z";
-const char kAdd[] = "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z";
-const char kRemove[] = "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z";
-const char kCheck[] = "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z";
-const char kResult[] = "?GetResult0@@YAPBDPAH@Z";
-const char kCommand[] = "?RunCommand0@@YAPBDHPBD@Z";
+// The function types and decorated names of the exports.
+using namespace host_exports;
 
 // What the host passes in positions the module does not read.
 const char kUnread[] = "unread";
