@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Builds the plug-in and the replay tool and replays the sample contest log through it.
+# Builds the plug-in and the replay tool (native) and replays the sample contest log through
+# the plug-in: prints the score summary and where the bad-QSO report and the Cabrillo log are.
+# They land, with Plugins/KELM.ini, in a fresh build/replay-sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh
 scripts/build.sh native >/dev/null
-echo "The replay tool is not built yet; the plug-in is at build/native/bin/libStats.so."
+rm -rf build/replay-sample
+exec build/native/bin/kelm_replay --dir build/replay-sample --start 15:00 --export \
+  samples/kelm_sample.adi
