@@ -1,12 +1,11 @@
 #include "tools/console.h"
 
 #if defined(_WIN32)
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
 #include <io.h>
-#include <windows.h>
 
 #include <cstdio>
+
+#include "platform/win32/win32.h"
 #else
 #include <unistd.h>
 

@@ -1,9 +1,7 @@
 #include "tools/plugin_host.h"
 
 #if defined(_WIN32)
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/win32/win32.h"
 #else
 #include <dlfcn.h>
 #endif
