@@ -51,13 +51,10 @@ void ReadHostVersion(const std::string& pathPrefix) {
 // "Master" tells whether the districts file opens; read back into g_masterFlag.
 void ReadMasterFlag() {
   platform::TextFileReader districts;
-  bool opened = districts.Open(".\\Plugins\\kda.dom");
-  if (opened) {
-    std::string line;
-    while (districts.ReadLine(&line)) {
-    }
-    districts.Close();
-  }
+  const bool opened = districts.Open(".\\Plugins\\kda.dom");
+  std::string line;
+  while (districts.ReadLine(&line)) continue;  // read to the end; the content is not used
+  districts.Close();
   WriteSetting("Master", opened ? "1" : "0");
   g_masterFlag = ReadSettingInt("Master");
 }
