@@ -3,7 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "common/text_to_int.h"
+#include "common/string_util.h"
+#include "engine/tour.h"
 #include "platform/clock.h"
 #include "platform/module_lock.h"
 #include "plugin/module_state.h"
@@ -11,11 +12,9 @@
 
 namespace {
 
-// The tour of the current hour: "Two" from two hours after the start hour on, without
-// wrapping at midnight.
+// The tour of the current UTC hour, by the rule intake applies to a QSO's hour.
 std::string CurrentTour() {
-  const int hour = platform::Clock::Current().CurrentUtcHour();
-  return hour - TextToInt(g_startHour) >= 2 ? "Two" : "One";
+  return TourOf(FormatText("%02d", platform::Clock::Current().CurrentUtcHour()), g_startHour);
 }
 
 void RequestViewRefresh() {

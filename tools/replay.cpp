@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/string_util.h"
 #include "tools/adif_qso.h"
 #include "tools/adif_reader.h"
 #include "tools/console.h"
@@ -46,24 +47,13 @@ bool ReadWholeFile(const std::string& path, std::string* text, std::string* reas
   return true;
 }
 
-std::string TwoDigits(int value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 // The plug-in's names for its files.
 std::string ReportName(const CalendarDate& date) {
-  return "BadQSO_StatsKELM_" + TwoDigits(date.day) + "_" + TwoDigits(date.month) + "_" +
-         std::to_string(date.year) + ".txt";
+  return FormatText("BadQSO_StatsKELM_%02d_%02d_%d.txt", date.day, date.month, date.year);
 }
 
 std::string CabrilloName(const std::string& ownCall) {
-  std::string stem = ownCall;
-  std::replace(stem.begin(), stem.end(), '/', '_');
-  std::replace(stem.begin(), stem.end(), '\\', '_');
-  const char* blanks = " \t\r\n";
-  const size_t first = stem.find_first_not_of(blanks);
-  stem = first == std::string::npos ? ""
-                                    : stem.substr(first, stem.find_last_not_of(blanks) + 1 - first);
+  const std::string stem = Trim(ReplaceAll(ReplaceAll(ownCall, "/", "_"), "\\", "_"));
   return (stem.empty() ? "WEKO" : stem) + ".cbr";
 }
 

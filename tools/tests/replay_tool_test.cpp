@@ -112,6 +112,35 @@ TEST(ReplayTool, OptionsOverTheLog) {
       << run.out;
 }
 
+TEST(ReplayTool, ReplaysTheSampleLog) {
+  ScopedWorkDir dir;
+  const ToolRun run = RunTool(
+      {"--dir", "out", "--start", "15:00", std::string(REPLAY_SAMPLES) + "/kelm_sample.adi"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "\t    KELM Contest 20.01.2024\n"
+            "\t\tContestant: UA9XKL \n"
+            "\tQSOs\tPoints\tCW\tSSB\tRTTY\n"
+            "Tour 1\n"
+            "160m\t 4\t 17\t 2\t 1\t 1\n"
+            "80m\t 8\t 32\t 3\t 3\t 2\n"
+            "40m\t 7\t 29\t 3\t 2\t 2\n"
+            "Tour 2\n"
+            "160m\t 4\t 17\t 2\t 1\t 1\n"
+            "80m\t 6\t 25\t 3\t 2\t 1\n"
+            "40m\t 7\t 29\t 3\t 2\t 2\n"
+            "Total\t 36\t 149\t 16\t 11\t 9\n"
+            "Dupe\t 4\n"
+            "Bad QSO\t 3\n"
+            "\n"
+            "Score:  = 149\n"
+            "Created by Q9ZZ 2017.\n"
+            "\n"
+            "QSOs read: 43, stored: 40, rejected: 3\n"
+            "Bad-QSO report: out/BadQSO_StatsKELM_20_01_2024.txt\n"
+            "Cabrillo log: not written (add --export)\n");
+}
+
 struct Failing {
   const char* name;
   std::vector<std::string> args;
