@@ -12,6 +12,11 @@ const char* const kMonthNames[] = {"January",   "February", "March",    "April",
                                    "May",       "June",     "July",     "August",
                                    "September", "October",  "November", "December"};
 
+// The name at `index`, or "?" when the fields were not made by ToCalendarTime.
+const char* NameAt(const char* const* names, int count, int index) {
+  return index >= 0 && index < count ? names[index] : "?";
+}
+
 // Week of the year with weeks starting on `firstDay` (0 Sunday, 1 Monday), as strftime's %U/%W.
 int WeekOfYear(const CalendarTime& t, int firstDay) {
   const int yday = t.dayOfYear - 1;
@@ -33,16 +38,16 @@ std::string FormatCalendarTime(const CalendarTime& t, const char* pattern) {
     const char c = *++p;
     switch (c) {
       case 'a':
-        out += std::string(kDayNames[t.dayOfWeek]).substr(0, 3);
+        out += std::string(NameAt(kDayNames, 7, t.dayOfWeek)).substr(0, 3);
         break;
       case 'A':
-        out += kDayNames[t.dayOfWeek];
+        out += NameAt(kDayNames, 7, t.dayOfWeek);
         break;
       case 'b':
-        out += std::string(kMonthNames[t.month - 1]).substr(0, 3);
+        out += std::string(NameAt(kMonthNames, 12, t.month - 1)).substr(0, 3);
         break;
       case 'B':
-        out += kMonthNames[t.month - 1];
+        out += NameAt(kMonthNames, 12, t.month - 1);
         break;
       case 'c':
         out += FormatText("%02d/%02d/%02d %02d:%02d:%02d", t.month, t.day, t.year % 100, t.hour,
@@ -110,7 +115,7 @@ std::string FormatCalendarTime(const CalendarTime& t, const char* pattern) {
 }
 
 std::string FormatDateTime(const COleDateTime* value, const char* pattern) {
-  if (!value || value->m_status == COleDateTime::null) return std::string();
+  if (!value || !pattern || value->m_status == COleDateTime::null) return std::string();
   CalendarTime t;
   if (value->m_status != COleDateTime::valid || !ToCalendarTime(value->m_dt, &t)) {
     return "Invalid DateTime";
