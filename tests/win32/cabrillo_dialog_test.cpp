@@ -2,6 +2,7 @@
 // while an export-mode reset waits for it on the test's thread.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -92,26 +93,16 @@ DialogView Look(HWND dialog, DWORD threadId) {
   return view;
 }
 
-// Keeps a picture of the dialog as a build artifact when an X display is there (wine + Xvfb).
-void KeepScreenshot(HWND dialog) {
-  if (!std::getenv("DISPLAY")) return;
+// For cabrillo_dialog_screenshot.sh: names the dialog's screen rectangle and keeps the dialog
+// open for the given time, so that a picture can be taken from outside.
+void HoldForScreenshot(HWND dialog) {
+  const char* hold = std::getenv("CABRILLO_DIALOG_HOLD_MS");
+  if (!hold) return;
   RECT r;
   GetWindowRect(dialog, &r);
-  const std::string target =
-      (std::filesystem::path(STATS_LIBRARY_DIR).parent_path() / "cabrillo_dialog.png").string();
-  std::string command = "/bin/sh -c \"xwd -root -silent | convert xwd:- -crop " +
-                        std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
-                        "+" + std::to_string(r.left) + "+" + std::to_string(r.top) + " +repage '" +
-                        target + "'\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    WaitForSingleObject(process.hProcess, 20000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  std::printf("dialog at %ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(std::atoi(hold)));
 }
 
 // On a helper thread: waits for the header dialog of the given thread, records what it shows,
@@ -184,7 +175,7 @@ class CabrilloDialogWin32 : public testing::Test {
 
 TEST_F(CabrilloDialogWin32, OpensAsTheTemplateDescribesWithTheLoadedValues) {
   DialogDriver driver(GetCurrentThreadId(), [](HWND dialog) {
-    KeepScreenshot(dialog);
+    HoldForScreenshot(dialog);
     Press(dialog, IDOK);
   });
   EXPECT_EQ(m_host.Reset(m_reset), 1);
@@ -286,6 +277,7 @@ TEST_F(CabrilloDialogWin32, OkSavesTheEditsAndTheLogCarriesThem) {
             "Claimed=120\r\n"
             "Power=QRP\r\n"
             "Loc=MO\r\n"
+            "Master=0\r\n"
             "Band=80M\r\n"
             "Operators=UA1AAA/P\r\n"
             "Category=CHECKLOG\r\n"
@@ -328,7 +320,7 @@ TEST_F(CabrilloDialogWin32, CancelSavesNothingAndTheLogKeepsTheLoadedValues) {
   EXPECT_EQ(m_host.Reset(m_reset), 1);
   driver.Join();
   ASSERT_TRUE(driver.view().found);
-  EXPECT_EQ(ReadFileBytes("Plugins\\KELM.ini"), std::string(kSettings) + "Start=0\r\n");
+  EXPECT_EQ(ReadFileBytes("Plugins\\KELM.ini"), std::string(kSettings) + "Master=0\r\nStart=0\r\n");
 
   EXPECT_EQ(Summary(), "File produced: UA1AAA_P.cbr");
   const std::string log = ReadFileBytes("UA1AAA_P.cbr");
