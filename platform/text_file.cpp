@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include <sys/stat.h>
+
 #include "platform/file_path.h"
 
 namespace platform {
@@ -8,6 +10,9 @@ bool TextFileReader::Open(const std::string& path) {
   Close();
   if (path.empty()) return false;
   m_file = std::fopen(NativePath(path).c_str(), "rb");
+  // A folder never opens as a file (POSIX lets fopen open it for reading).
+  struct stat info;
+  if (m_file && fstat(fileno(m_file), &info) == 0 && S_ISDIR(info.st_mode)) Close();
   return m_file != nullptr;
 }
 

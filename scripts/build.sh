@@ -27,6 +27,7 @@ for t in "${targets[@]}"; do
     *) echo "unknown target: $t" >&2; exit 2 ;;
   esac
   echo "== building $t"
-  cmake --build "build/$t"
+  # Progress lines are dropped; warnings and errors stay.
+  cmake --build "build/$t" | { grep -Ev '^\[[0-9]+/[0-9]+\] ' || true; }
 done
 ln -sf build/native/compile_commands.json compile_commands.json 2>/dev/null || true

@@ -2,6 +2,8 @@
 #include "plugin/module_state.h"
 #include "windows/view_refresh.h"
 
-bool SetupWindowExists() { return g_setupWindow.load() != nullptr; }
+bool SetupWindowExists() {
+  return g_setupWindow.load() != nullptr;
+}
 
 void PostViewRefresh() {}
