@@ -32,6 +32,7 @@ CInfo Qso(const char* call, const char* mode, int freqKHz, int dupe = 0) {
 class CabrilloReport : public testing::Test {
  protected:
   CabrilloReport() {
+    g_log.RemoveAll();  // whatever other tests of this program left there
     g_contestYear = "2017";
     g_hostVersion = "2.20";
     g_score = 17;
