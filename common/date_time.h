@@ -26,11 +26,22 @@ struct CalendarTime {
   int dayOfYear = 0;  // 1..366
 };
 
-// Converts a date value to calendar fields, rounding to the nearest second.
-// Returns false for values outside the years 100 to 9999, NaN and infinities.
+// Converts a date value to calendar fields rounded to the nearest second, with the results
+// of the platform's own conversion (VarUdateFromDate), including its odd corners:
+// - the whole part counts days towards zero and the fraction is the time of day, so before
+//   1899-12-30 the time counts away from the epoch (-1.25 is 1899-12-29 06:00);
+// - a time of day that rounds up to the next day moves the date but keeps the day of week
+//   and day of year of the day before; 9999-12-31 23:59:59.5 becomes 10000-01-01;
+// - values from 0100-01-01 up to 9999-12-31 convert, with up to one day (exclusive) beyond
+//   either end: -657434.5 is 0100-01-01 12:00 and -657435 is no date.
+// Deliberate differences: NaN gives false (the platform makes up a date for it), and
+// 30 November 23:59:59.5 rounds to 1 December (the platform's roll jumps to 1 January of the
+// next year). Returns false (and leaves `out` alone) for values that are no date, infinities
+// and NaN, and for a null `out`.
 bool ToCalendarTime(double date, CalendarTime* out);
 
-// The date-time value of a calendar date and time (proleptic Gregorian, no range check).
+// The date-time value of a calendar date and time (proleptic Gregorian, no range check;
+// any input is defined behaviour).
 COleDateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
                           int second = 0);
 

@@ -16,6 +16,8 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 // Removes leading and trailing blanks, tabs and line ends.
 std::string Trim(const std::string& text);
 
+bool EndsWith(const std::string& text, const std::string& end);
+
 bool Contains(const std::string& text, const std::string& part);
 
 // Byte comparison that ignores the case of ASCII letters.

@@ -1,6 +1,7 @@
 #include "reports/score_summary.h"
 
 #include "common/string_util.h"
+#include "engine/bad_qso_report.h"
 #include "platform/module_lock.h"
 #include "plugin/module_state.h"
 #include "plugin/settings.h"
@@ -44,11 +45,16 @@ Tally CountBand(int tour, const std::string& band) {
   return tally;
 }
 
-// Every line of the report, empty ones and a last one without line end included.
-int CountReportLines() {
+// The report's lines that tell of a bad QSO: every line (empty ones and a last one without line
+// end included) but the header line and the DUPE lines.
+int CountBadQsoLines() {
   int count = 0;
   if (!g_reportReader.Open(g_reportFile)) return count;
-  while (g_reportReader.ReadLine(&g_reportLine)) ++count;
+  for (bool first = true; g_reportReader.ReadLine(&g_reportLine); first = false) {
+    if (first && g_reportLine == kReportHeader) continue;
+    if (EndsWith(g_reportLine, kDupeMarker)) continue;
+    ++count;
+  }
   g_reportReader.Close();
   return count;
 }
@@ -65,7 +71,7 @@ const char* BuildScoreSummary(int* out) {
   {
     platform::ModuleLock lock(platform::ModuleMutex());
     SortBandsDescending(g_workedBands);
-    const int reportLines = CountReportLines();
+    const int bad = CountBadQsoLines();
     for (int tour = 1; tour <= 2; ++tour) {
       g_resultText += FormatText("Tour %i\r\n", tour);
       for (const std::string& band : g_workedBands) {
@@ -75,8 +81,6 @@ const char* BuildScoreSummary(int* out) {
         total.Add(tally);
       }
     }
-    const int lines = reportLines - total.dupes;
-    const int bad = (lines < 1 ? 1 : lines) - 1;
     g_resultText +=
         FormatText("Total\t %i\t %i\t %i\t %i\t %i\r\nDupe\t %i\r\nBad QSO\t %i\r\n", total.qsos,
                    total.points, total.cw, total.ssb, total.rtty, total.dupes, bad);

@@ -1,9 +1,8 @@
 // Settings file with the observable rules of the Windows private-profile functions.
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,15 @@
 
 namespace platform {
 namespace {
+
+constexpr const char* kBlanks = " \t\r\n\v\f";
+
+// Every read and write of every store, as the platform serialises its profile operations:
+// a write is a read-modify-write of the whole file and must not interleave with another.
+std::mutex& FileMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
 
 struct Line {
   std::string text;  // without its line end
@@ -51,14 +59,15 @@ bool SectionName(const std::string& line, std::string* name) {
   return true;
 }
 
-// The key of a "key=value" line, trimmed, and the raw value; false for other lines.
-bool KeyAndValue(const std::string& line, std::string* key, std::string* value) {
+// The key of an entry line, trimmed, and its raw value. A line without '=' is a key without
+// a value (reads give the default); there are no comment lines: ";x=1" is the key ";x".
+bool KeyAndValue(const std::string& line, std::string* key, std::string* value, bool* hasValue) {
   const std::string trimmed = Trim(line);
-  if (trimmed.empty() || trimmed[0] == ';') return false;
+  if (trimmed.empty()) return false;
   const size_t equals = trimmed.find('=');
-  if (equals == std::string::npos) return false;
+  *hasValue = equals != std::string::npos;
   *key = Trim(trimmed.substr(0, equals));
-  *value = trimmed.substr(equals + 1);
+  *value = *hasValue ? trimmed.substr(equals + 1) : std::string();
   return true;
 }
 
@@ -71,58 +80,64 @@ std::string Unquote(std::string value) {
   return value;
 }
 
-bool ReadFile(const std::string& path, std::string* content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  *content = buffer.str();
-  return true;
+std::string Truncated(std::string value) {
+  if (value.size() >= SettingsStore::kValueCapacity) {
+    value.resize(SettingsStore::kValueCapacity - 1);
+  }
+  return value;
 }
 
-// Writes beside the file and renames, so a reader never sees a half-written file.
-bool ReplaceFile(const std::string& path, const std::string& content) {
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+enum class ReadResult { kRead, kMissing, kFailed };
+
+ReadResult ReadFile(const std::string& path, std::string* content) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
+  char buffer[4096];
+  size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, count);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  return failed ? ReadResult::kFailed : ReadResult::kRead;
+}
+
+// Rewrites the file in place, as the platform does; a missing folder makes it fail.
+bool WriteFile(const std::string& path, const std::string& content) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
   const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return std::fclose(file) == 0 && written;
 }
 
 class PosixSettingsStore : public SettingsStore {
  public:
   std::string Read(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& defaultValue) override {
-    std::string result = defaultValue;
     std::string content;
-    if (ReadFile(NativePath(file), &content)) {
-      bool inSection = false;
-      for (const Line& line : SplitLines(content)) {
-        std::string name, lineKey, value;
-        if (SectionName(line.text, &name)) {
-          if (inSection) break;
-          inSection = EqualsNoCase(name, section);
-        } else if (inSection && KeyAndValue(line.text, &lineKey, &value) &&
-                   EqualsNoCase(lineKey, key)) {
-          result = Unquote(value);
-          break;
-        }
+    {
+      std::lock_guard<std::mutex> lock(FileMutex());
+      if (ReadFile(NativePath(file), &content) != ReadResult::kRead) return Default(defaultValue);
+    }
+    bool inSection = false;
+    for (const Line& line : SplitLines(content)) {
+      std::string name, lineKey, value;
+      bool hasValue = false;
+      if (SectionName(line.text, &name)) {
+        if (inSection) break;  // only the first section of the name counts
+        inSection = EqualsNoCase(name, section);
+      } else if (inSection && KeyAndValue(line.text, &lineKey, &value, &hasValue) &&
+                 EqualsNoCase(lineKey, key)) {
+        return hasValue ? Truncated(Unquote(value)) : Default(defaultValue);
       }
     }
-    if (result.size() >= kValueCapacity) result.resize(kValueCapacity - 1);
-    return result;
+    return Default(defaultValue);
   }
 
   bool Write(const std::string& file, const std::string& section, const std::string& key,
              const std::string& value) override {
     const std::string path = NativePath(file);
+    std::lock_guard<std::mutex> lock(FileMutex());
     std::string content;
-    ReadFile(path, &content);
+    if (ReadFile(path, &content) == ReadResult::kFailed) return false;  // never lose it
     std::vector<Line> lines = SplitLines(content);
 
     int sectionLine = -1;
@@ -131,12 +146,13 @@ class PosixSettingsStore : public SettingsStore {
     std::string existingKey;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
       std::string name, lineKey, lineValue;
+      bool hasValue = false;
       if (SectionName(lines[i].text, &name)) {
         if (sectionLine >= 0) break;
         if (EqualsNoCase(name, section)) sectionLine = lastEntry = i;
-      } else if (sectionLine >= 0) {
-        if (!Trim(lines[i].text).empty()) lastEntry = i;
-        if (KeyAndValue(lines[i].text, &lineKey, &lineValue) && EqualsNoCase(lineKey, key)) {
+      } else if (sectionLine >= 0 && KeyAndValue(lines[i].text, &lineKey, &lineValue, &hasValue)) {
+        lastEntry = i;
+        if (EqualsNoCase(lineKey, key)) {
           keyLine = i;
           existingKey = lineKey;
           break;
@@ -144,13 +160,15 @@ class PosixSettingsStore : public SettingsStore {
       }
     }
 
+    // The platform drops a value's leading blanks and keeps the rest as it is.
+    const size_t start = value.find_first_not_of(kBlanks);
+    const std::string stored = start == std::string::npos ? std::string() : value.substr(start);
     if (keyLine >= 0) {
-      lines[keyLine].text = existingKey + "=" + value;
+      lines[keyLine].text = existingKey + "=" + stored;
     } else {
       if (!lines.empty() && lines.back().end.empty()) lines.back().end = "\r\n";
-      const Line entry{key + "=" + value, "\r\n"};
+      const Line entry{key + "=" + stored, "\r\n"};
       if (sectionLine >= 0) {
-        if (lines[lastEntry].end.empty()) lines[lastEntry].end = "\r\n";
         lines.insert(lines.begin() + lastEntry + 1, entry);
       } else {
         lines.push_back(Line{"[" + section + "]", "\r\n"});
@@ -160,15 +178,26 @@ class PosixSettingsStore : public SettingsStore {
 
     std::string out;
     for (const Line& line : lines) out += line.text + line.end;
-    return ReplaceFile(path, out);
+    return WriteFile(path, out);
+  }
+
+ private:
+  // The platform cuts trailing blanks off the default.
+  static std::string Default(const std::string& value) {
+    const size_t end = value.find_last_not_of(kBlanks);
+    return Truncated(end == std::string::npos ? std::string() : value.substr(0, end + 1));
   }
 };
 
 }  // namespace
 
+std::unique_ptr<SettingsStore> NewPlatformSettingsStore() {
+  return std::make_unique<PosixSettingsStore>();
+}
+
 SettingsStore& PlatformSettingsStore() {
-  static PosixSettingsStore store;
-  return store;
+  static const std::unique_ptr<SettingsStore> store = NewPlatformSettingsStore();
+  return *store;
 }
 
 }  // namespace platform

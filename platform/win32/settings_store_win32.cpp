@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "platform/settings_store.h"
 #include "platform/win32/win32.h"
 
@@ -24,9 +26,13 @@ class Win32SettingsStore : public SettingsStore {
 
 }  // namespace
 
+std::unique_ptr<SettingsStore> NewPlatformSettingsStore() {
+  return std::make_unique<Win32SettingsStore>();
+}
+
 SettingsStore& PlatformSettingsStore() {
-  static Win32SettingsStore store;
-  return store;
+  static const std::unique_ptr<SettingsStore> store = NewPlatformSettingsStore();
+  return *store;
 }
 
 }  // namespace platform

@@ -31,7 +31,7 @@ TEST_F(RemovalTest, LastQsoTakesTheBandsAndItsLinesWithIt) {
   summary.tour1 = {"80m\t 0\t 0\t 0\t 0\t 0"};
   summary.tour2 = {"80m\t 0\t 0\t 0\t 0\t 0"};
   summary.dupes = 1;
-  summary.bad = 1;  // 3 lines, 1 dupe, the header
+  summary.bad = 2;  // the two WRONG BAND lines left
   EXPECT_EQ(m_host.Result(), summary.Text());
 
   EXPECT_EQ(m_host.Remove(qso), 1);

@@ -66,7 +66,7 @@ TEST_F(SummaryTest, BandLinesLastAsLongAsTheLogHoldsQsos) {
   EXPECT_EQ(m_host.Result(), summary.Text());
 }
 
-// Bad QSO = report lines - dupes - the header, never below 0.
+// Bad QSO counts the report's lines but the header line and the DUPE lines.
 TEST_F(SummaryTest, BadQsoCountsReportLinesBeyondDupesAndHeader) {
   ASSERT_EQ(m_host.Reset(), 1);
   const HostQso qso = QsoAt("DL1AA", "80m", "CW", 15, 1);
@@ -86,7 +86,14 @@ TEST_F(SummaryTest, BadQsoCountsReportLinesBeyondDupesAndHeader) {
 
   // Empty lines and a last line without line end count too.
   WriteFileBytes(kReportName, std::string(kHeaderLine) + "\r\n\r\nx\r\nlast");
-  summary.bad = 2;
+  summary.bad = 4;
+  EXPECT_EQ(m_host.Result(), summary.Text());
+
+  // A report recreated without its header: its first line is a bad QSO too.
+  const std::string wrongBand =
+      "QSO:  14050  CW  2017-01-14 1501  UA1AAA  599  001  DL1AA  599  45012   WRONG BAND !!!";
+  WriteFileBytes(kReportName, wrongBand + "\r\n" + wrongBand + "   DUPE !!!\r\n");
+  summary.bad = 1;
   EXPECT_EQ(m_host.Result(), summary.Text());
 
   std::filesystem::remove(kReportName);
@@ -103,7 +110,7 @@ TEST_F(SummaryTest, EmptyCallIsLeftOut) {
   ExpectedSummary summary;
   summary.tour1 = {"80m\t 0\t 0\t 0\t 0\t 0"};
   summary.tour2 = {"80m\t 0\t 0\t 0\t 0\t 0"};
-  summary.bad = 1;  // its DUPE line is no dupe of the summary
+  summary.bad = 0;  // its DUPE line is no bad QSO either
   EXPECT_EQ(m_host.Result(), summary.Text());
 }
 
