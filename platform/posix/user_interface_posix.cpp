@@ -1,4 +1,5 @@
-// No windows on Linux: a message box is written to standard error.
+// No windows on Linux: a message box is written to standard error, and the Cabrillo dialog
+// keeps the base's answer, OK with the fields as loaded.
 #include <cstdio>
 
 #include "platform/user_interface.h"

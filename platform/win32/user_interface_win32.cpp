@@ -1,5 +1,6 @@
 #include "platform/user_interface.h"
 #include "platform/win32/win32.h"
+#include "reports/cabrillo_dialog_win32.h"
 
 namespace platform {
 namespace {
@@ -11,6 +12,10 @@ class Win32UserInterface : public UserInterface {
     const HWND owner = ownedByActiveWindow ? GetActiveWindow() : nullptr;
     const UINT style = MB_OK | (kind == MessageKind::information ? MB_ICONINFORMATION : 0);
     MessageBoxA(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), style);
+  }
+
+  bool RunCabrilloDialog(CabrilloDialogFields& fields) override {
+    return RunCabrilloDialogWindow(fields);
   }
 };
 

@@ -25,6 +25,17 @@ class EngineStateTest : public testing::Test {
     m_args.ownPrefix = "DL";
   }
 
+  // The module state is shared by every test of this program: leave it as loaded.
+  ~EngineStateTest() override {
+    g_log.RemoveAll();
+    g_workedBands.RemoveAll();
+    g_reportFile.clear();
+    g_startHour.clear();
+    g_age.clear();
+    g_homeRegion = 0;
+    g_masterFlag = 0;
+  }
+
   // Resets with "Start" set, so that no window is started.
   void Reset(const std::string& settings = std::string()) {
     WriteFileBytes("Plugins/KELM.ini", "[Settings]\r\nStart=1\r\n" + settings);
