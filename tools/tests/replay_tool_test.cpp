@@ -112,6 +112,52 @@ TEST(ReplayTool, OptionsOverTheLog) {
       << run.out;
 }
 
+TEST(ReplayTool, ExportWritesTheCabrilloLogWithTheFolderSettings) {
+  ScopedWorkDir dir;
+  std::filesystem::create_directories("out/Plugins");
+  WriteFileBytes("out/Plugins/KELM.ini", "[Settings]\r\nAge=35\r\nName=A. Tester\r\nLoc=UA1\r\n");
+  const ToolRun run =
+      RunTool({"--dir", "out", "--start", "15:00", "--export", Fixture("small.adi")});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, std::string(kSmallSummary) + "Bad-QSO report: out/" + kReportName +
+                         "\nCabrillo log: out/UA1AAA.cbr\n");
+  EXPECT_NE(run.err.find("UA1AAA.cbr"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(std::string("out/") + kReportName), kSmallReport);
+  EXPECT_EQ(ReadFileBytes("out/UA1AAA.cbr"),
+            "START-OF-LOG: 3.0\r\n"
+            "CONTEST: KELM-CONTEST \r\n"
+            "CALLSIGN: UA1AAA\r\n"
+            "CATEGORY-OPERATOR: SO-YN-AB-MIX-LP\r\n"
+            "CATEGORY-BAND: ALL\r\n"
+            "CATEGORY-MODE: MIX\r\n"
+            "CATEGORY-POWER: LOW\r\n"
+            "CATEGORY-STATION: FIXED\r\n"
+            "CATEGORY-TRANSMITTER: ONE\r\n"
+            "CLAIMED-SCORE: 20\r\n"
+            "LOCATION: UA1\r\n"
+            "CREATED-BY: Qarn Qarn\r\n"
+            "E-MAIL: \r\n"
+            "NAME: A. Tester\r\n"
+            "ADDRESS: \r\n"
+            "SOAPBOX: \r\n"
+            "QSO:  3550 CW 2017-01-14 1530 UA1AAA        599 35001  RA3BBB        599 45012\r\n"
+            "QSO:  7010 PH 2017-01-14 1535 UA1AAA        59  35002  UA9CCC        59  37001\r\n"
+            "QSO:  3552 CW 2017-01-14 1540 UA1AAA        599 35003  RA3BBB        599 45013\r\n"
+            "QSO:  1830 RY 2017-01-14 1610 UA1AAA        599 35004  RW4DDD        599 52003\r\n"
+            "QSO:  3551 CW 2017-01-14 1705 UA1AAA        599 35006  RA3BBB        599 45014\r\n"
+            "QSO:  7080 PH 2017-01-14 1720 UA1AAA        59  35009  UA9CCC        59  37002\r\n"
+            "END-OF-LOG:\r\n");
+}
+
+TEST(ReplayTool, ExportNamesTheCabrilloLogAsThePluginDoes) {
+  ScopedWorkDir dir;
+  const ToolRun run =
+      RunTool({"--dir", "out", "--export", "--call", " UA1AAA/P ", Fixture("small.adi")});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find("\nCabrillo log: out/UA1AAA_P.cbr\n"), std::string::npos) << run.out;
+  EXPECT_TRUE(FileExists("out/UA1AAA_P.cbr"));
+}
+
 TEST(ReplayTool, ReplaysTheSampleLog) {
   ScopedWorkDir dir;
   const ToolRun run = RunTool(
