@@ -63,13 +63,13 @@ class Parser {
     MoveTo(close + 1);
     if (colon == std::string_view::npos) return EndTag(name, tagLine);
 
-    const std::string_view spec = tag.substr(colon + 1);
-    const std::string_view lengthText = spec.substr(0, spec.find(':'));
-    const size_t typeColon = spec.find(':');
+    const std::string_view lengthAndType = tag.substr(colon + 1);
+    const std::string_view lengthText = lengthAndType.substr(0, lengthAndType.find(':'));
+    const size_t typeColon = lengthAndType.find(':');
     size_t length = 0;
     if (!ParseLength(lengthText, &length) ||
         (typeColon != std::string_view::npos &&
-         spec.find(':', typeColon + 1) != std::string_view::npos)) {
+         lengthAndType.find(':', typeColon + 1) != std::string_view::npos)) {
       Fail(tagLine, name, "tag <" + std::string(tag) + "> has no valid length");
       return false;
     }
