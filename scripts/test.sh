@@ -15,12 +15,16 @@ run_suite() {
   echo "== testing $name"
   local log
   log=$(mktemp)
-  "$@" 2>&1 | tee "$log" | grep -E '(Failed|\*\*\*|tests passed|Not Run)' || true
+  "$@" 2>&1 | tee "$log" | grep -E '(\*\*\*|tests passed|Not Run)' || true
   local p f
   p=$(grep -Eo '[0-9]+ tests failed out of [0-9]+' "$log" | awk '{print $6-$1}')
   f=$(grep -Eo '[0-9]+ tests failed out of' "$log" | awk '{print $1}')
   if [ -z "$p" ]; then
     echo "suite $name did not run:"; tail -20 "$log"; f=$((f + 1)); p=0
+  fi
+  if [ "${f:-1}" != 0 ]; then
+    echo "-- output of $name (passing tests left out):"
+    grep -Ev '^ *(Start +[0-9]+:|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)' "$log" | tail -200
   fi
   passed=$((passed + p)); failed=$((failed + ${f:-1}))
   rm -f "$log"
