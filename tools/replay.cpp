@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/string_util.h"
+#include "reports/cabrillo_text.h"
 #include "tools/adif_qso.h"
 #include "tools/adif_reader.h"
 #include "tools/console.h"
@@ -53,8 +54,7 @@ std::string ReportName(const CalendarDate& date) {
 }
 
 std::string CabrilloName(const std::string& ownCall) {
-  const std::string stem = Trim(ReplaceAll(ReplaceAll(ownCall, "/", "_"), "\\", "_"));
-  return (stem.empty() ? "WEKO" : stem) + ".cbr";
+  return CabrilloFileStem(ownCall) + ".cbr";
 }
 
 std::string WithoutCarriageReturns(const std::string& text) {
