@@ -1,7 +1,5 @@
 #include "engine/bad_qso_report.h"
 
-#include <memory>
-
 #include "common/date_format.h"
 #include "platform/text_file.h"
 
@@ -40,11 +38,9 @@ std::string FormatReportLine(const QsoArgs& qso, const std::string& dateText, co
 }
 
 void WriteReport(const std::string& path, const std::vector<std::string>& lines) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForWriting(path, false),
-                                                             &std::fclose);
-  if (!file) return;
-  WriteWithLineEnd(file.get(), kReportHeader);
-  for (const std::string& line : lines) WriteWithLineEnd(file.get(), line);
+  std::string content = std::string(kReportHeader) + kLineEnd;
+  for (const std::string& line : lines) content += line + kLineEnd;
+  platform::WriteWholeFile(path, content);
 }
 
 ReportAppender::ReportAppender(const std::string& path)
