@@ -9,6 +9,7 @@
 #include "common/string_util.h"
 #include "platform/file_path.h"
 #include "platform/settings_store.h"
+#include "platform/text_file.h"
 
 namespace platform {
 namespace {
@@ -100,14 +101,6 @@ ReadResult ReadFile(const std::string& path, std::string* content) {
   return failed ? ReadResult::kFailed : ReadResult::kRead;
 }
 
-// Rewrites the file in place, as the platform does; a missing folder makes it fail.
-bool WriteFile(const std::string& path, const std::string& content) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  return std::fclose(file) == 0 && written;
-}
-
 class PosixSettingsStore : public SettingsStore {
  public:
   std::string Read(const std::string& file, const std::string& section, const std::string& key,
@@ -178,7 +171,7 @@ class PosixSettingsStore : public SettingsStore {
 
     std::string out;
     for (const Line& line : lines) out += line.text + line.end;
-    return WriteFile(path, out);
+    return WriteWholeFile(path, out);  // in place, as the platform does; no folder is made
   }
 
  private:
