@@ -1,11 +1,5 @@
 #include "tools/plugin_host.h"
 
-#if defined(_WIN32)
-#include "platform/win32/win32.h"
-#else
-#include <dlfcn.h>
-#endif
-
 namespace {
 
 using host_exports::Str;
@@ -13,58 +7,24 @@ using host_exports::Str;
 // What the host passes in the positions the plug-in does not read.
 const char kUnread[] = "";
 
-void* OpenLibrary(const std::string& path, std::string* error) {
-#if defined(_WIN32)
-  HMODULE handle = LoadLibraryA(path.c_str());
-  if (!handle) *error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
-  return reinterpret_cast<void*>(handle);
-#else
-  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    const char* reason = dlerror();
-    *error = reason ? std::string("cannot load ") + reason : "cannot load " + path;
-  }
-  return handle;
-#endif
-}
-
-void* FindExport(void* handle, const char* name) {
-#if defined(_WIN32)
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
-#else
-  return dlsym(handle, name);
-#endif
-}
-
-void CloseLibrary(void* handle) {
-#if defined(_WIN32)
-  FreeLibrary(static_cast<HMODULE>(handle));
-#else
-  dlclose(handle);
-#endif
-}
-
 }  // namespace
 
 std::unique_ptr<PluginHost> PluginHost::Load(const std::string& path, std::string* error) {
-  void* handle = OpenLibrary(path, error);
-  if (!handle) return nullptr;
-  std::unique_ptr<PluginHost> host(new PluginHost(handle));
+  std::unique_ptr<platform::DynamicLibrary> library = platform::OpenDynamicLibrary(path, error);
+  if (!library) return nullptr;
   for (const char* name : {host_exports::kReset, host_exports::kAdd, host_exports::kResult}) {
-    if (!FindExport(handle, name)) {
+    if (!library->Find(name)) {
       *error = path + " lacks the export " + name;
       return nullptr;
     }
   }
-  host->m_reset = reinterpret_cast<host_exports::ResetFn>(FindExport(handle, host_exports::kReset));
-  host->m_add = reinterpret_cast<host_exports::QsoFn>(FindExport(handle, host_exports::kAdd));
+  std::unique_ptr<PluginHost> host(new PluginHost(std::move(library)));
+  host->m_reset =
+      reinterpret_cast<host_exports::ResetFn>(host->m_library->Find(host_exports::kReset));
+  host->m_add = reinterpret_cast<host_exports::QsoFn>(host->m_library->Find(host_exports::kAdd));
   host->m_result =
-      reinterpret_cast<host_exports::ResultFn>(FindExport(handle, host_exports::kResult));
+      reinterpret_cast<host_exports::ResultFn>(host->m_library->Find(host_exports::kResult));
   return host;
-}
-
-PluginHost::~PluginHost() {
-  CloseLibrary(m_handle);
 }
 
 int PluginHost::Reset(int exportFlag, const std::string& ownCall, COleDateTime start,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/date_time.h"
+#include "platform/dynamic_library.h"
 #include "tools/adif_qso.h"
 #include "tools/host_exports.h"
 
@@ -15,7 +16,6 @@ class PluginHost {
   // Loads the library and resolves the exports the replay calls. nullptr, with the reason
   // in error, when it cannot be loaded or lacks one of them.
   static std::unique_ptr<PluginHost> Load(const std::string& path, std::string* error);
-  ~PluginHost();
   PluginHost(const PluginHost&) = delete;
   PluginHost& operator=(const PluginHost&) = delete;
 
@@ -26,9 +26,10 @@ class PluginHost {
   std::string Result();
 
  private:
-  explicit PluginHost(void* handle) : m_handle(handle) {}
+  explicit PluginHost(std::unique_ptr<platform::DynamicLibrary> library)
+      : m_library(std::move(library)) {}
 
-  void* m_handle;
+  std::unique_ptr<platform::DynamicLibrary> m_library;
   host_exports::ResetFn m_reset = nullptr;
   host_exports::QsoFn m_add = nullptr;
   host_exports::ResultFn m_result = nullptr;

@@ -4,8 +4,6 @@
 
 #if defined(_WIN32)
 #include "platform/win32/win32.h"
-#else
-#include <dlfcn.h>
 #endif
 
 namespace stats_test {
@@ -22,13 +20,9 @@ std::string PluginLibrary::Path() {
 }
 
 PluginLibrary::PluginLibrary() {
-#if defined(_WIN32)
-  m_handle = reinterpret_cast<void*>(LoadLibraryA(Path().c_str()));
-  if (!m_handle) ADD_FAILURE() << "cannot load " << Path() << ", error " << GetLastError();
-#else
-  m_handle = dlopen(Path().c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!m_handle) ADD_FAILURE() << "cannot load " << Path() << ": " << dlerror();
-#endif
+  std::string error;
+  m_library = platform::OpenDynamicLibrary(Path(), &error);
+  if (!m_library) ADD_FAILURE() << error;
 }
 
 PluginLibrary::~PluginLibrary() {
@@ -36,22 +30,11 @@ PluginLibrary::~PluginLibrary() {
 }
 
 void* PluginLibrary::Find(const std::string& name) const {
-  if (!m_handle) return nullptr;
-#if defined(_WIN32)
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(m_handle), name.c_str()));
-#else
-  return dlsym(m_handle, name.c_str());
-#endif
+  return m_library ? m_library->Find(name.c_str()) : nullptr;
 }
 
 void PluginLibrary::Unload() {
-  if (!m_handle) return;
-#if defined(_WIN32)
-  FreeLibrary(static_cast<HMODULE>(m_handle));
-#else
-  dlclose(m_handle);
-#endif
-  m_handle = nullptr;
+  m_library.reset();
 }
 
 }  // namespace stats_test

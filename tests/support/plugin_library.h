@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "platform/dynamic_library.h"
 
 namespace stats_test {
 
@@ -13,7 +16,7 @@ class PluginLibrary {
   PluginLibrary(const PluginLibrary&) = delete;
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-  bool loaded() const { return m_handle != nullptr; }
+  bool loaded() const { return m_library != nullptr; }
   // The address of an exported name, or nullptr.
   void* Find(const std::string& name) const;
   template <class Function>
@@ -26,7 +29,7 @@ class PluginLibrary {
   static std::string Path();
 
  private:
-  void* m_handle = nullptr;
+  std::unique_ptr<platform::DynamicLibrary> m_library;
 };
 
 }  // namespace stats_test
