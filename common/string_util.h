@@ -20,6 +20,9 @@ bool EndsWith(const std::string& text, const std::string& end);
 
 bool Contains(const std::string& text, const std::string& part);
 
+// The lower-case form of an ASCII letter; any other byte as it is.
+char LowerAscii(char c);
+
 // Byte comparison that ignores the case of ASCII letters.
 bool EqualsNoCase(const std::string& a, const std::string& b);
 bool StartsWithNoCase(const std::string& text, const std::string& prefix);

@@ -1,14 +1,11 @@
 // Folder listing with the name rule of the Windows file search.
 #include <dirent.h>
 
+#include "common/string_util.h"
 #include "platform/directory_search.h"
 
 namespace platform {
 namespace {
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // '*' any run, '?' one character, letters ignoring case.
 bool Matches(const char* name, const char* pattern) {
